@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/failure.h"
+
+namespace embedgen {
+
+// The order of the kinds is the order of the groups in the class file.
+enum class AssetKind { pic, sprite, anim, creature };
+
+inline constexpr std::array<AssetKind, 4> allKinds{AssetKind::pic, AssetKind::sprite,
+                                                   AssetKind::anim, AssetKind::creature};
+
+// File names exactly as the listing spells them, in listing order, one list per kind.
+struct AssetCatalogue {
+  std::array<std::vector<std::string>, allKinds.size()> lists;
+};
+
+std::vector<std::string>& namesOf(AssetCatalogue& catalogue, AssetKind kind);
+const std::vector<std::string>& namesOf(const AssetCatalogue& catalogue, AssetKind kind);
+
+// The last three characters in ASCII lower case, or "nope" for names of four
+// characters or fewer. No dot is looked for.
+std::string extensionOf(std::string name);
+
+// The name with every '.' but a final one turned into '_'.
+std::string identifierOf(std::string name);
+
+// The kind that the name's extension gives, if any.
+std::optional<AssetKind> kindOf(std::string name);
+
+struct ScanResult {
+  AssetCatalogue catalogue;
+  std::optional<Failure> failure;  // set when the folder could not be listed in full
+};
+
+// Lists the folder once, traces every entry on standard output and catalogues
+// the files of a known kind.
+ScanResult scanAssets(std::string workDir);
+
+}  // namespace embedgen
