@@ -45,7 +45,11 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
   });
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string quoted(std::string_view text) {
+  std::string out(1, '"');
+  out.append(text).push_back('"');
+  return out;
+}
 
 // The first reason why this one name cannot stand in the class, if any.
 std::optional<std::string> nameProblem(const std::string& name, AssetKind kind) {

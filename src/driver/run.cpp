@@ -47,7 +47,7 @@ int fail(const Failure& failure) {
 }  // namespace
 
 std::optional<std::string> currentWorkDir() {
-  std::vector<char> buffer(4096);
+  std::vector<char> buffer(256);  // grows until the whole path fits
   while (getcwd(buffer.data(), static_cast<int>(buffer.size())) == nullptr) {
     if (errno != ERANGE) return std::nullopt;
     buffer.resize(buffer.size() * 2);

@@ -129,6 +129,21 @@ TEST(Run, FolderShapes) {
   }
 }
 
+TEST(Run, WorkingDirectoryOfAnyLength) {
+  if (windowsTool()) GTEST_SKIP() << "Wine keeps working folders within 260 characters";
+  ScopedTempDir tmp;
+  std::string folder = tmp.path;
+  for (int i = 0; i < 16; ++i) folder += "/level_" + std::string(50, static_cast<char>('a' + i));  // ~950 bytes
+  folder += "/world/forest";
+  makeDirs(folder);
+  writeFile(folder + "/Tree.PNG", "x");
+  const RunResult run = runTool(folder);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(parseTrace(run.out).head, "The current working directory is " + folder + " ");
+  EXPECT_NE(readFile(fs::path(folder).parent_path().string() + "/xForest.as").find("forest/Tree.PNG"),
+            std::string::npos);
+}
+
 TEST(Run, EmptyFolderUnderSrcGivesTheBareClass) {
   ScopedTempDir tmp;
   const std::string items = tmp.path + "/src/items";
