@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/failure.h"
@@ -25,13 +26,17 @@ const std::vector<std::string>& namesOf(const AssetCatalogue& catalogue, AssetKi
 
 // The last three characters in ASCII lower case, or "nope" for names of four
 // characters or fewer. No dot is looked for.
-std::string extensionOf(std::string name);
+std::string extensionOf(std::string_view name);
 
 // The name with every '.' but a final one turned into '_'.
-std::string identifierOf(std::string name);
+std::string identifierOf(std::string_view name);
+
+// Appends identifierOf(name) to out, for the loops over hundreds of thousands
+// of names that would otherwise build a string for each.
+void appendIdentifier(std::string& out, std::string_view name);
 
 // The kind that the name's extension gives, if any.
-std::optional<AssetKind> kindOf(std::string name);
+std::optional<AssetKind> kindOf(std::string_view name);
 
 struct ScanResult {
   AssetCatalogue catalogue;

@@ -21,23 +21,33 @@ const std::vector<std::string>& namesOf(const AssetCatalogue& catalogue, AssetKi
   return catalogue.lists[static_cast<std::size_t>(kind)];
 }
 
-std::string extensionOf(std::string name) {
+std::string extensionOf(std::string_view name) {
   if (name.size() <= 4) return "nope";
-  std::string extension = name.substr(name.size() - 3);
+  std::string extension(name.substr(name.size() - 3));
   for (char& c : extension) c = asciiLower(c);
   return extension;
 }
 
-std::string identifierOf(std::string name) {
+void appendIdentifier(std::string& out, std::string_view name) {
+  const std::size_t start = out.size();
+  out += name;
+  if (name.empty()) return;
   // The final character is left alone on purpose: "abc." stays "abc.".
-  for (std::size_t i = 0; i + 1 < name.size(); ++i) {
-    if (name[i] == '.') name[i] = '_';
+  char* const last = out.data() + out.size() - 1;
+  for (char* dot = out.data() + start;
+       (dot = static_cast<char*>(std::memchr(dot, '.', static_cast<std::size_t>(last - dot)))) != nullptr;) {
+    *dot++ = '_';
   }
-  return name;
 }
 
-std::optional<AssetKind> kindOf(std::string name) {
-  const std::string extension = extensionOf(std::move(name));
+std::string identifierOf(std::string_view name) {
+  std::string identifier;
+  appendIdentifier(identifier, name);
+  return identifier;
+}
+
+std::optional<AssetKind> kindOf(std::string_view name) {
+  const std::string extension = extensionOf(name);
   if (extension == "png" || extension == "jpg") return AssetKind::pic;
   if (extension == "xms") return AssetKind::sprite;
   if (extension == "xma") return AssetKind::anim;

@@ -9,23 +9,21 @@ namespace embedgen {
 
 namespace {
 
-// Hundreds of thousands of entries give three lines each: write them as plain
-// bytes into stdout's buffer rather than through a format per piece.
-void put(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
-
-void traceEntry(const std::string& name) {
-  put(name);
-  put("\nextension [");
-  put(extensionOf(name));
-  put("] \nnodot [");
-  put(identifierOf(name));
-  put("] \n");
+// Hundreds of thousands of entries give three lines each: hand each entry's
+// lines to stdout's buffer in one piece rather than through a format per piece.
+void traceEntry(std::string& lines, std::string_view name) {
+  lines.assign(name);
+  lines.append("\nextension [").append(extensionOf(name));
+  lines.append("] \nnodot [");
+  appendIdentifier(lines, name);
+  lines.append("] \n");
+  std::fwrite(lines.data(), 1, lines.size(), stdout);
 }
 
-void catalogueEntry(AssetCatalogue& catalogue, DIR* dir, const dirent* entry, std::string name) {
+void catalogueEntry(AssetCatalogue& catalogue, DIR* dir, const dirent* entry, std::string_view name) {
   const std::optional<AssetKind> kind = kindOf(name);
   if (!kind || entryIsFolder(dir, entry)) return;
-  namesOf(catalogue, *kind).push_back(std::move(name));
+  namesOf(catalogue, *kind).emplace_back(name);
 }
 
 }  // namespace
@@ -39,6 +37,7 @@ ScanResult scanAssets(std::string workDir) {
     result.failure = Failure{"cannot list folder " + workDir, errorText(error)};
     return result;
   }
+  std::string lines;
   for (;;) {
     errno = 0;
     const dirent* entry = readdir(dir);
@@ -47,9 +46,8 @@ ScanResult scanAssets(std::string workDir) {
       if (errno != 0) result.failure = Failure{"cannot list folder " + workDir, errorText(errno)};
       break;
     }
-    std::string name = entry->d_name;
-    traceEntry(name);
-    catalogueEntry(result.catalogue, dir, entry, std::move(name));
+    traceEntry(lines, entry->d_name);
+    catalogueEntry(result.catalogue, dir, entry, entry->d_name);
   }
   closedir(dir);
   return result;

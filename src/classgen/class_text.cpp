@@ -1,4 +1,5 @@
 #include <string_view>
+#include <vector>
 
 #include "classgen/classgen.h"
 
@@ -30,19 +31,32 @@ constexpr std::string_view fileTail =
     "\n}//classend \n \n"
     "\n} //package  \n \n";
 
-struct KindTemplates {
-  std::string_view embed;
-  std::string_view registration;
-};
+enum class Field { none, package, className, source, name, id };
 
-KindTemplates templatesOf(AssetKind kind) {
-  switch (kind) {
-    case AssetKind::pic: return {picEmbed, addPic};
-    case AssetKind::sprite: return {bytesEmbed, addSprite};
-    case AssetKind::anim: return {bytesEmbed, addAnim};
-    case AssetKind::creature: return {bytesEmbed, addCreature};
+// A template cut at its fields once, so that filling it per asset is plain appending.
+struct Piece {
+  std::string_view text;
+  Field field;  // follows the text
+};
+using Template = std::vector<Piece>;
+
+Field fieldNamed(std::string_view name) {
+  if (name == "package") return Field::package;
+  if (name == "class") return Field::className;
+  if (name == "source") return Field::source;
+  if (name == "name") return Field::name;
+  return Field::id;
+}
+
+Template compile(std::string_view text) {
+  Template pieces;
+  for (std::size_t open = text.find("${"); open != std::string_view::npos; open = text.find("${")) {
+    const std::size_t close = text.find('}', open);
+    pieces.push_back({text.substr(0, open), fieldNamed(text.substr(open + 2, close - open - 2))});
+    text.remove_prefix(close + 1);
   }
-  return {};
+  pieces.push_back({text, Field::none});
+  return pieces;
 }
 
 struct Fields {
@@ -50,26 +64,32 @@ struct Fields {
   std::string_view className;
   std::string_view sourcePrefix;
   std::string_view name;
-  std::string_view id;
 };
 
-void appendField(std::string& out, std::string_view field, const Fields& fields) {
-  if (field == "package") out += fields.package;
-  if (field == "class") out += fields.className;
-  if (field == "source") out.append(fields.sourcePrefix).append(fields.name);
-  if (field == "name") out += fields.name;
-  if (field == "id") out += fields.id;
+void appendField(std::string& out, Field field, const Fields& fields) {
+  switch (field) {
+    case Field::none: break;
+    case Field::package: out += fields.package; break;
+    case Field::className: out += fields.className; break;
+    case Field::source: out.append(fields.sourcePrefix).append(fields.name); break;
+    case Field::name: out += fields.name; break;
+    case Field::id: appendIdentifier(out, fields.name); break;
+  }
 }
 
-void fill(std::string& out, std::string_view text, const Fields& fields) {
-  for (std::size_t open = text.find("${"); open != std::string_view::npos;
-       open = text.find("${")) {
-    const std::size_t close = text.find('}', open);
-    out += text.substr(0, open);
-    appendField(out, text.substr(open + 2, close - open - 2), fields);
-    text.remove_prefix(close + 1);
+struct KindTemplates {
+  Template embed;
+  Template registration;
+};
+
+KindTemplates templatesOf(AssetKind kind) {
+  switch (kind) {
+    case AssetKind::pic: return {compile(picEmbed), compile(addPic)};
+    case AssetKind::sprite: return {compile(bytesEmbed), compile(addSprite)};
+    case AssetKind::anim: return {compile(bytesEmbed), compile(addAnim)};
+    case AssetKind::creature: return {compile(bytesEmbed), compile(addCreature)};
   }
-  out += text;
+  return {};
 }
 
 // Collects the text and hands it on in chunks large enough that each costs one write.
@@ -86,21 +106,26 @@ void drain(ChunkedOutput& out) {
   out.buffer.clear();
 }
 
-void emit(ChunkedOutput& out, std::string_view text, const Fields& fields) {
-  fill(out.buffer, text, fields);
+void emit(ChunkedOutput& out, const Template& text, const Fields& fields) {
+  for (const Piece& piece : text) {
+    out.buffer += piece.text;
+    appendField(out.buffer, piece.field, fields);
+  }
   if (out.buffer.size() >= chunkSize) drain(out);
 }
 
+void emit(ChunkedOutput& out, std::string_view text, const Fields& fields) { emit(out, compile(text), fields); }
+
 void emitGroups(ChunkedOutput& out, const AssetCatalogue& catalogue, Fields fields,
-                std::string_view KindTemplates::*part) {
+                Template KindTemplates::*part) {
+  const Template separator = compile(groupEnd);
   for (AssetKind kind : allKinds) {
+    const Template line = templatesOf(kind).*part;
     for (const std::string& name : namesOf(catalogue, kind)) {
-      const std::string id = identifierOf(name);
       fields.name = name;
-      fields.id = id;
-      emit(out, templatesOf(kind).*part, fields);
+      emit(out, line, fields);
     }
-    if (kind != AssetKind::creature) emit(out, groupEnd, fields);
+    if (kind != AssetKind::creature) emit(out, separator, fields);
   }
 }
 
@@ -109,7 +134,7 @@ void emitGroups(ChunkedOutput& out, const AssetCatalogue& catalogue, Fields fiel
 bool emitClassText(const AssetCatalogue& catalogue, const ClassNames& names,
                    const TextSink& sink) {
   const std::string sourcePrefix = names.dirName + "/";
-  const Fields fields{names.parentName, names.className, sourcePrefix, {}, {}};
+  const Fields fields{names.parentName, names.className, sourcePrefix, {}};
   ChunkedOutput out{sink, {}, true};
   out.buffer.reserve(chunkSize + 4096);
   emit(out, fileHead, fields);

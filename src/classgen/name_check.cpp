@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <string_view>
 
 #include "classgen/classgen.h"
@@ -18,23 +20,39 @@ constexpr std::array<std::string_view, 45> reservedWords{
     "throw",     "to",        "true",       "try",       "typeof",   "use",    "var",
     "void",      "while",     "with"};
 
-bool breaksStringLiteral(unsigned char c) { return c == '"' || c == '\\' || c < 0x20 || c == 0x7f; }
-
-bool isIdentifierByte(unsigned char c) {
+constexpr bool identifierByteTest(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
          c == '$' || c >= 0x80;
 }
 
-bool allBytes(std::string_view text, bool (*test)(unsigned char)) {
-  return std::all_of(text.begin(), text.end(), [test](char c) { return test(static_cast<unsigned char>(c)); });
-}
+// Looked up, not computed: every byte of hundreds of thousands of names passes here.
+constexpr std::array<bool, 256> identifierBytes = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = identifierByteTest(static_cast<unsigned char>(c));
+  return table;
+}();
 
-bool anyByte(std::string_view text, bool (*test)(unsigned char)) {
-  return std::any_of(text.begin(), text.end(), [test](char c) { return test(static_cast<unsigned char>(c)); });
+bool isIdentifierByte(char c) { return identifierBytes[static_cast<unsigned char>(c)]; }
+
+bool breaksStringLiteral(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte == '"' || byte == '\\' || byte < 0x20 || byte == 0x7f;
 }
 
 bool isIdentifier(std::string_view text) {
-  return !text.empty() && !(text[0] >= '0' && text[0] <= '9') && allBytes(text, isIdentifierByte);
+  return !text.empty() && !(text[0] >= '0' && text[0] <= '9') &&
+         std::all_of(text.begin(), text.end(), isIdentifierByte);
+}
+
+// True when identifierOf(name) may follow "embed_": the identifier rule turns
+// every dot but the last byte into '_'. A clean name cannot break a string
+// literal either, since quotes, backslashes and control bytes are not clean.
+bool identifierIsClean(std::string_view name) {
+  if (name.empty()) return false;
+  for (std::size_t i = 0; i + 1 < name.size(); ++i) {
+    if (!isIdentifierByte(name[i]) && name[i] != '.') return false;
+  }
+  return isIdentifierByte(name.back());
 }
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
@@ -53,16 +71,14 @@ std::string quoted(std::string_view text) {
 
 // The first reason why this one name cannot stand in the class, if any.
 std::optional<std::string> nameProblem(const std::string& name, AssetKind kind) {
-  if (anyByte(name, breaksStringLiteral)) {
-    return "a double quote, backslash or control character in the name would break its string literal";
-  }
-  const std::string id = identifierOf(name);
-  if (!allBytes(id, isIdentifierByte)) {
-    return "variable name embed_" + id +
+  if (!identifierIsClean(name)) {
+    if (std::any_of(name.begin(), name.end(), breaksStringLiteral)) {
+      return "a double quote, backslash or control character in the name would break its string literal";
+    }
+    return "variable name embed_" + identifierOf(name) +
            " would hold a character other than ASCII letters, digits, '_' and '$'";
   }
-  if (kind == AssetKind::pic && !endsWithIgnoringCase(name, ".png") &&
-      !endsWithIgnoringCase(name, ".jpg")) {
+  if (kind == AssetKind::pic && !endsWithIgnoringCase(name, ".png") && !endsWithIgnoringCase(name, ".jpg")) {
     return "a picture's name must end in .png or .jpg for the compiler to decode it";
   }
   return std::nullopt;
@@ -76,45 +92,76 @@ void checkEachName(const AssetCatalogue& catalogue, std::vector<Failure>& failur
   }
 }
 
-// The identifier's byte at position i, without building the identifier.
-char identifierByte(const std::string& name, std::size_t i) {
-  return name[i] == '.' && i + 1 < name.size() ? '_' : name[i];
-}
-
-bool identifierLess(const std::string* a, const std::string* b) {
-  const std::size_t common = std::min(a->size(), b->size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const auto x = static_cast<unsigned char>(identifierByte(*a, i));
-    const auto y = static_cast<unsigned char>(identifierByte(*b, i));
-    if (x != y) return x < y;
+// FNV-1a over the bytes of identifierOf(name), without building it.
+std::uint64_t identifierHash(std::string_view name) {
+  std::uint64_t hash = 14695981039346656037u;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i] == '.' && i + 1 < name.size() ? '_' : name[i];
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
   }
-  return a->size() < b->size();
+  return hash;
 }
 
-// Sorting references to the names by identifier finds every clash in
-// n log n without a second copy of hundreds of thousands of names.
+bool sameIdentifier(std::string_view a, std::string_view b) {
+  if (a.size() != b.size() || a.empty()) return a.size() == b.size();
+  for (std::size_t i = 0; i + 1 < a.size(); ++i) {
+    if (a[i] != b[i] && !((a[i] == '.' || a[i] == '_') && (b[i] == '.' || b[i] == '_'))) return false;
+  }
+  return a.back() == b.back();
+}
+
+// Open addressing over the identifiers' hashes: one pass finds every clash
+// among hundreds of thousands of names, in a few megabytes, without building
+// a single identifier.
+struct Slot {
+  std::uint64_t hash = 0;
+  const std::string* name = nullptr;  // null: free
+};
+
+// The names that share an identifier with an earlier one, grouped by that first name.
+std::vector<std::vector<const std::string*>> clashGroups(const std::vector<const std::string*>& names) {
+  std::vector<Slot> slots(std::bit_ceil(names.size() + names.size() / 2 + 1));
+  const std::size_t mask = slots.size() - 1;
+  std::vector<std::vector<const std::string*>> groups;
+  std::vector<std::size_t> groupOfSlot;  // kept small: only slots that clash get a group
+  std::vector<std::size_t> clashingSlots;
+  for (const std::string* name : names) {
+    const std::uint64_t hash = identifierHash(*name);
+    std::size_t i = hash & mask;
+    while (slots[i].name != nullptr && !(slots[i].hash == hash && sameIdentifier(*slots[i].name, *name))) {
+      i = (i + 1) & mask;
+    }
+    if (slots[i].name == nullptr) {
+      slots[i] = {hash, name};
+      continue;
+    }
+    const auto known = std::find(clashingSlots.begin(), clashingSlots.end(), i);
+    if (known != clashingSlots.end()) {
+      groups[groupOfSlot[static_cast<std::size_t>(known - clashingSlots.begin())]].push_back(name);
+      continue;
+    }
+    clashingSlots.push_back(i);
+    groupOfSlot.push_back(groups.size());
+    groups.push_back({slots[i].name, name});
+  }
+  return groups;
+}
+
 void checkClashes(const AssetCatalogue& catalogue, std::vector<Failure>& failures) {
   std::vector<const std::string*> names;
   for (AssetKind kind : allKinds) {
     for (const std::string& name : namesOf(catalogue, kind)) names.push_back(&name);
   }
-  std::sort(names.begin(), names.end(), identifierLess);
-  for (auto first = names.begin(); first != names.end();) {
-    auto last = std::find_if(first + 1, names.end(),
-                             [&](const std::string* name) { return identifierLess(*first, name); });
-    if (last - first > 1) {
-      std::string what = quoted(**first);
-      for (auto other = first + 1; other != last; ++other) what += " and " + quoted(**other);
-      failures.push_back({what, "all give the variable name embed_" + identifierOf(**first)});
-    }
-    first = last;
+  for (const auto& group : clashGroups(names)) {
+    std::string what = quoted(*group.front());
+    for (auto other = group.begin() + 1; other != group.end(); ++other) what += " and " + quoted(**other);
+    failures.push_back({what, "all give the variable name embed_" + identifierOf(*group.front())});
   }
 }
 
 void checkClassNames(const ClassNames& names, std::vector<Failure>& failures) {
   if (!isIdentifier(names.className)) {
-    failures.push_back({"folder " + quoted(names.dirName),
-                        "class name " + names.className + " is not an identifier"});
+    failures.push_back({"folder " + quoted(names.dirName), "class name " + names.className + " is not an identifier"});
   }
   const std::string& package = names.parentName;
   if (package.empty() || package == "src") return;
