@@ -13,8 +13,8 @@ namespace embedgen {
 // The order of the kinds is the order of the groups in the class file.
 enum class AssetKind { pic, sprite, anim, creature };
 
-inline constexpr std::array<AssetKind, 4> allKinds{AssetKind::pic, AssetKind::sprite,
-                                                   AssetKind::anim, AssetKind::creature};
+inline constexpr std::array<AssetKind, 4> allKinds{AssetKind::pic, AssetKind::sprite, AssetKind::anim,
+                                                   AssetKind::creature};
 
 // File names exactly as the listing spells them, in listing order, one list per kind.
 struct AssetCatalogue {

@@ -36,7 +36,7 @@ bool holdsText(const std::string& path, const AssetCatalogue& catalogue, const C
     read.resize(expected.size());
     return std::fread(read.data(), 1, read.size(), file) == read.size() && read == expected;
   });
-  const bool atEnd = same && std::fgetc(file) == EOF && !std::ferror(file);
+  const bool atEnd = same && std::fgetc(file) == EOF && std::ferror(file) == 0;
   std::fclose(file);
   return atEnd;
 }
@@ -53,8 +53,8 @@ std::FILE* createTemporary(const std::string& outputPath, std::string& temporary
   return file;
 }
 
-std::optional<Failure> writeText(std::FILE* file, const std::string& path,
-                                 const AssetCatalogue& catalogue, const ClassNames& names) {
+std::optional<Failure> writeText(std::FILE* file, const std::string& path, const AssetCatalogue& catalogue,
+                                 const ClassNames& names) {
   std::string scratch;
   errno = 0;
   bool ok = emitClassText(catalogue, names, [&](std::string_view text) {
@@ -71,8 +71,8 @@ std::optional<Failure> writeText(std::FILE* file, const std::string& path,
 
 }  // namespace
 
-WriteResult writeClassFile(const AssetCatalogue& catalogue, std::string outputPath,
-                           std::string dirName, std::string parentName, std::string className) {
+WriteResult writeClassFile(const AssetCatalogue& catalogue, std::string outputPath, std::string dirName,
+                           std::string parentName, std::string className) {
   const ClassNames names{std::move(dirName), std::move(parentName), std::move(className)};
   // An unchanged file keeps its time stamp, so builds that watch it do nothing.
   if (holdsText(outputPath, catalogue, names)) return {true, std::nullopt};

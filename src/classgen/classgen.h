@@ -37,7 +37,7 @@ struct WriteResult {
 };
 
 // Replaces the file at outputPath with the class text as a whole or not at all.
-WriteResult writeClassFile(const AssetCatalogue& catalogue, std::string outputPath,
-                           std::string dirName, std::string parentName, std::string className);
+WriteResult writeClassFile(const AssetCatalogue& catalogue, std::string outputPath, std::string dirName,
+                           std::string parentName, std::string className);
 
 }  // namespace embedgen

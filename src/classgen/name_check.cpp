@@ -12,23 +12,22 @@ namespace {
 
 // ActionScript 3's reserved words: none of them can name a package.
 constexpr std::array<std::string_view, 45> reservedWords{
-    "as",        "break",     "case",       "catch",     "class",    "const",  "continue",
-    "default",   "delete",    "do",         "else",      "extends",  "false",  "finally",
-    "for",       "function",  "if",         "implements", "import",  "in",     "instanceof",
-    "interface", "internal",  "is",         "native",    "new",      "null",   "package",
-    "private",   "protected", "public",     "return",    "super",    "switch", "this",
-    "throw",     "to",        "true",       "try",       "typeof",   "use",    "var",
-    "void",      "while",     "with"};
+    "as",      "break",   "case",       "catch",     "class",    "const", "continue", "default", "delete",
+    "do",      "else",    "extends",    "false",     "finally",  "for",   "function", "if",      "implements",
+    "import",  "in",      "instanceof", "interface", "internal", "is",    "native",   "new",     "null",
+    "package", "private", "protected",  "public",    "return",   "super", "switch",   "this",    "throw",
+    "to",      "true",    "try",        "typeof",    "use",      "var",   "void",     "while",   "with"};
 
 constexpr bool identifierByteTest(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-         c == '$' || c >= 0x80;
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' ||
+         c >= 0x80;
 }
 
 // Looked up, not computed: every byte of hundreds of thousands of names passes here.
 constexpr std::array<bool, 256> identifierBytes = [] {
   std::array<bool, 256> table{};
-  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = identifierByteTest(static_cast<unsigned char>(c));
+  for (int c = 0; c < 256; ++c)
+    table[static_cast<std::size_t>(c)] = identifierByteTest(static_cast<unsigned char>(c));
   return table;
 }();
 
@@ -58,9 +57,8 @@ bool identifierIsClean(std::string_view name) {
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
   if (text.size() < ending.size()) return false;
   text.remove_prefix(text.size() - ending.size());
-  return std::equal(text.begin(), text.end(), ending.begin(), [](char a, char b) {
-    return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
-  });
+  return std::equal(text.begin(), text.end(), ending.begin(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
 }
 
 std::string quoted(std::string_view text) {
@@ -161,7 +159,8 @@ void checkClashes(const AssetCatalogue& catalogue, std::vector<Failure>& failure
 
 void checkClassNames(const ClassNames& names, std::vector<Failure>& failures) {
   if (!isIdentifier(names.className)) {
-    failures.push_back({"folder " + quoted(names.dirName), "class name " + names.className + " is not an identifier"});
+    failures.push_back(
+        {"folder " + quoted(names.dirName), "class name " + names.className + " is not an identifier"});
   }
   const std::string& package = names.parentName;
   if (package.empty() || package == "src") return;

@@ -40,7 +40,9 @@ std::vector<std::string> unprivileged() {
   return {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
 }
 
-std::vector<std::string> shell(const std::string& script) { return {"/bin/sh", "-c", script + "; exec \"$@\"", "sh"}; }
+std::vector<std::string> shell(const std::string& script) {
+  return {"/bin/sh", "-c", script + "; exec \"$@\"", "sh"};
+}
 
 void expectFailed(const RunResult& run, const std::string& errorLine) {
   EXPECT_EQ(run.status, 1);
@@ -53,7 +55,8 @@ TEST(RunFailure, WorkingFolderRemovedUnderTheRun) {
   Scene scene;
   const std::string gone = scene.world + "/gone";
   makeDirs(gone);
-  const RunResult run = runTool(scene.tmp.path, {}, {"/bin/sh", "-c", "cd \"$0\" && rmdir \"$0\" && exec \"$@\"", gone});
+  const RunResult run =
+      runTool(scene.tmp.path, {}, {"/bin/sh", "-c", "cd \"$0\" && rmdir \"$0\" && exec \"$@\"", gone});
   EXPECT_EQ(run.status, ENOENT);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "embedgen: error: cannot fetch the working directory: No such file or directory\n");

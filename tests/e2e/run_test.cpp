@@ -122,7 +122,8 @@ TEST(Run, FolderShapes) {
     listed.insert(listed.end(), {".", ".."});
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(namesIn(trace), listed);
-    EXPECT_EQ(trace.tail, (std::vector<std::string>{"sub [" + c.parent + "]   sub2 [" + c.dir + "] ", "Hello World!"}));
+    EXPECT_EQ(trace.tail,
+              (std::vector<std::string>{"sub [" + c.parent + "]   sub2 [" + c.dir + "] ", "Hello World!"}));
     const std::string className = c.classFile.substr(0, c.classFile.size() - 3);
     EXPECT_EQ(readFile(fs::path(folder).parent_path().string() + "/" + c.classFile),
               expectedClass(trace, {c.dir, c.parent, className}));
@@ -133,7 +134,8 @@ TEST(Run, WorkingDirectoryOfAnyLength) {
   if (windowsTool()) GTEST_SKIP() << "Wine keeps working folders within 260 characters";
   ScopedTempDir tmp;
   std::string folder = tmp.path;
-  for (int i = 0; i < 16; ++i) folder += "/level_" + std::string(50, static_cast<char>('a' + i));  // ~950 bytes
+  for (int i = 0; i < 16; ++i)
+    folder += "/level_" + std::string(50, static_cast<char>('a' + i));  // ~950 bytes
   folder += "/world/forest";
   makeDirs(folder);
   writeFile(folder + "/Tree.PNG", "x");

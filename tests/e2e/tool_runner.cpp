@@ -95,7 +95,8 @@ ScopedTempDir::ScopedTempDir() {
 ScopedTempDir::~ScopedTempDir() {
   std::error_code ignored;
   for (const auto& entry : fs::recursive_directory_iterator(path, ignored)) {
-    if (entry.is_directory(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    if (entry.is_directory(ignored))
+      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
   }
   fs::remove_all(path, ignored);
 }

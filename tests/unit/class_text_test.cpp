@@ -59,7 +59,8 @@ TEST(ClassText, RootFolderGivesSlashPrefix) {
 
 TEST(ClassText, LargeCatalogueArrivesInOrderedChunks) {
   AssetCatalogue catalogue;
-  for (int i = 0; i < 20000; ++i) namesOf(catalogue, AssetKind::sprite).push_back("s" + std::to_string(i) + ".xms");
+  for (int i = 0; i < 20000; ++i)
+    namesOf(catalogue, AssetKind::sprite).push_back("s" + std::to_string(i) + ".xms");
   const ClassNames names{"big", "world", "xBig"};
   std::string joined;
   int chunks = 0;

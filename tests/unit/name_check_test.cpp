@@ -25,21 +25,14 @@ TEST(NameCheck, AssetNames) {
     std::string name;
     bool accepted;
   } cases[] = {
-      {AssetKind::pic, "Tree.PNG", true},
-      {AssetKind::pic, "sky.jpg", true},
+      {AssetKind::pic, "Tree.PNG", true},         {AssetKind::pic, "sky.jpg", true},
       {AssetKind::pic, "3d_tree.png", true},  // the variable is embed_3d_tree_png
-      {AssetKind::pic, "a.b.c.png", true},
-      {AssetKind::pic, "\xC3\x84pfel.png", true},
-      {AssetKind::sprite, "$cash.xms", true},
-      {AssetKind::pic, "my tree.png", false},
-      {AssetKind::anim, "tree-01.xma", false},
-      {AssetKind::pic, "tree (1).png", false},
-      {AssetKind::pic, "a,b.png", false},
-      {AssetKind::pic, "say\"hi\".png", false},
-      {AssetKind::pic, "back\\slash.png", false},
-      {AssetKind::creature, "tab\tbed.anm", false},
-      {AssetKind::pic, "line\nfeed.png", false},
-      {AssetKind::pic, "del\x7f.png", false},
+      {AssetKind::pic, "a.b.c.png", true},        {AssetKind::pic, "\xC3\x84pfel.png", true},
+      {AssetKind::sprite, "$cash.xms", true},     {AssetKind::pic, "my tree.png", false},
+      {AssetKind::anim, "tree-01.xma", false},    {AssetKind::pic, "tree (1).png", false},
+      {AssetKind::pic, "a,b.png", false},         {AssetKind::pic, "say\"hi\".png", false},
+      {AssetKind::pic, "back\\slash.png", false}, {AssetKind::creature, "tab\tbed.anm", false},
+      {AssetKind::pic, "line\nfeed.png", false},  {AssetKind::pic, "del\x7f.png", false},
       {AssetKind::pic, "photopng", false},  // the compiler picks the decoder by ".png"
       {AssetKind::pic, "photo_jpg", false},
   };
@@ -71,18 +64,13 @@ TEST(NameCheck, ClassAndPackageNames) {
     std::string parentName;
     bool accepted;
   } cases[] = {
-      {"forest", "world", true},
-      {"3d", "world", true},   // class x3d
-      {"forest", "src", true},  // no package
-      {"forest", "", true},     // no package either
-      {"forest", "Src", true},
-      {"", "C:", false},
-      {"my level", "world", false},
-      {"my.level", "world", false},
-      {"forest", "my world", false},
-      {"forest", "2world", false},
-      {"forest", "class", false},
-      {"forest", "package", false},
+      {"forest", "world", true},     {"3d", "world", true},  // class x3d
+      {"forest", "src", true},                               // no package
+      {"forest", "", true},                                  // no package either
+      {"forest", "Src", true},       {"", "C:", false},
+      {"my level", "world", false},  {"my.level", "world", false},
+      {"forest", "my world", false}, {"forest", "2world", false},
+      {"forest", "class", false},    {"forest", "package", false},
       {"forest", "import", false},
   };
   for (const auto& c : cases) {

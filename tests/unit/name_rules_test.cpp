@@ -29,9 +29,9 @@ TEST(NameRules, ExtensionIdentifierAndKind) {
       {"bird.xma", "xma", "bird_xma", AssetKind::anim},
       {"wolf.AnM", "anm", "wolf_AnM", AssetKind::creature},
       {"map.txt", "txt", "map_txt", std::nullopt},
-      {"my tree.png", "png", "my tree_png", AssetKind::pic},  // only dots change
+      {"my tree.png", "png", "my tree_png", AssetKind::pic},            // only dots change
       {"\xC3\x84pfel.PNG", "png", "\xC3\x84pfel_PNG", AssetKind::pic},  // bytes pass through
-      {"abc\xC3\x89", "c\xC3\x89", "abc\xC3\x89", std::nullopt},  // non-ASCII is not lower-cased
+      {"abc\xC3\x89", "c\xC3\x89", "abc\xC3\x89", std::nullopt},        // non-ASCII is not lower-cased
       {"", "nope", "", std::nullopt},
   };
   for (const NameCase& c : cases) {

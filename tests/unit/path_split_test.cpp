@@ -24,8 +24,8 @@ TEST(PathSplit, ParentFolderClassAndOutputPath) {
       {"/", "", "", "../x.as"},
       {"abc", "abc", "abc", "../xAbc.as"},
       {"Z:\\tmp\\src\\world\\forest", "world", "forest", "../xForest.as"},
-      {"/g/3d", "g", "3d", "../x3d.as"},           // a digit keeps its place
-      {"/g/Zoo", "g", "Zoo", "../xZoo.as"},         // upper case stays
+      {"/g/3d", "g", "3d", "../x3d.as"},     // a digit keeps its place
+      {"/g/Zoo", "g", "Zoo", "../xZoo.as"},  // upper case stays
       {"/g/my level", "g", "my level", "../xMy level.as"},
       {"/g/\xC3\xA9t\xC3\xA9", "g", "\xC3\xA9t\xC3\xA9", "../x\xC3\xA9t\xC3\xA9.as"},
   };
