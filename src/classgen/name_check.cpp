@@ -10,13 +10,15 @@ namespace embedgen {
 
 namespace {
 
-// ActionScript 3's reserved words: none of them can name a package.
-constexpr std::array<std::string_view, 45> reservedWords{
-    "as",      "break",   "case",       "catch",     "class",    "const", "continue", "default", "delete",
-    "do",      "else",    "extends",    "false",     "finally",  "for",   "function", "if",      "implements",
-    "import",  "in",      "instanceof", "interface", "internal", "is",    "native",   "new",     "null",
-    "package", "private", "protected",  "public",    "return",   "super", "switch",   "this",    "throw",
-    "to",      "true",    "try",        "typeof",    "use",      "var",   "void",     "while",   "with"};
+// ActionScript 3's reserved words, and "include", which compilers read as a
+// directive: none of them can name a package.
+constexpr std::string_view reservedWords[]{
+    "as",     "break",      "case",   "catch",   "class",      "const",     "continue", "default",
+    "delete", "do",         "else",   "extends", "false",      "finally",   "for",      "function",
+    "if",     "implements", "import", "in",      "instanceof", "interface", "internal", "is",
+    "native", "new",        "null",   "package", "private",    "protected", "public",   "return",
+    "super",  "switch",     "this",   "throw",   "to",         "true",      "try",      "typeof",
+    "use",    "var",        "void",   "while",   "with",       "include"};
 
 constexpr bool identifierByteTest(unsigned char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' ||
@@ -166,7 +168,8 @@ void checkClassNames(const ClassNames& names, std::vector<Failure>& failures) {
   if (package.empty() || package == "src") return;
   if (!isIdentifier(package)) {
     failures.push_back({"parent folder " + quoted(package), "package name is not an identifier"});
-  } else if (std::find(reservedWords.begin(), reservedWords.end(), package) != reservedWords.end()) {
+  } else if (std::find(std::begin(reservedWords), std::end(reservedWords), package) !=
+             std::end(reservedWords)) {
     failures.push_back({"parent folder " + quoted(package), "package name is a reserved word"});
   }
 }

@@ -71,7 +71,8 @@ TEST(NameCheck, ClassAndPackageNames) {
       {"my level", "world", false},  {"my.level", "world", false},
       {"forest", "my world", false}, {"forest", "2world", false},
       {"forest", "class", false},    {"forest", "package", false},
-      {"forest", "import", false},
+      {"forest", "import", false},   {"forest", "include", false},
+      {"forest", "each", true},  // a keyword only inside "for each"
   };
   for (const auto& c : cases) {
     const ClassNames names{c.dirName, c.parentName, "x" + c.dirName};
