@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,13 +17,18 @@ enum class AssetKind { pic, sprite, anim, creature };
 inline constexpr std::array<AssetKind, 4> allKinds{AssetKind::pic, AssetKind::sprite, AssetKind::anim,
                                                    AssetKind::creature};
 
+// An ordered list of names that grows without moving what it holds: a folder
+// of hundreds of thousands of assets would otherwise copy its names again at
+// every doubling, into memory touched for the first time.
+using NameList = std::deque<std::string>;
+
 // File names exactly as the listing spells them, in listing order, one list per kind.
 struct AssetCatalogue {
-  std::array<std::vector<std::string>, allKinds.size()> lists;
+  std::array<NameList, allKinds.size()> lists;
 };
 
-std::vector<std::string>& namesOf(AssetCatalogue& catalogue, AssetKind kind);
-const std::vector<std::string>& namesOf(const AssetCatalogue& catalogue, AssetKind kind);
+NameList& namesOf(AssetCatalogue& catalogue, AssetKind kind);
+const NameList& namesOf(const AssetCatalogue& catalogue, AssetKind kind);
 
 // The last three characters in ASCII lower case, or "nope" for names of four
 // characters or fewer. No dot is looked for.

@@ -13,11 +13,11 @@ char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 std::string errorText(int errorNumber) { return std::strerror(errorNumber); }
 
-std::vector<std::string>& namesOf(AssetCatalogue& catalogue, AssetKind kind) {
+NameList& namesOf(AssetCatalogue& catalogue, AssetKind kind) {
   return catalogue.lists[static_cast<std::size_t>(kind)];
 }
 
-const std::vector<std::string>& namesOf(const AssetCatalogue& catalogue, AssetKind kind) {
+const NameList& namesOf(const AssetCatalogue& catalogue, AssetKind kind) {
   return catalogue.lists[static_cast<std::size_t>(kind)];
 }
 

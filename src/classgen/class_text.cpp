@@ -98,7 +98,8 @@ struct ChunkedOutput {
   bool ok = true;
 };
 
-constexpr std::size_t chunkSize = std::size_t{1} << 20;
+// Large enough that each write is cheap, small enough to stay in cache.
+constexpr std::size_t chunkSize = std::size_t{1} << 18;
 
 void drain(ChunkedOutput& out) {
   if (out.ok && !out.buffer.empty()) out.ok = out.sink(out.buffer);

@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <string_view>
+#include <unordered_map>
 
 #include "classgen/classgen.h"
 
@@ -111,48 +112,62 @@ bool sameIdentifier(std::string_view a, std::string_view b) {
 }
 
 // Open addressing over the identifiers' hashes: one pass finds every clash
-// among hundreds of thousands of names, in a few megabytes, without building
-// a single identifier.
+// among hundreds of thousands of names without building a single identifier.
+// Slots are small on purpose: on large folders, memory touched for the first
+// time costs more than the work done in it.
 struct Slot {
-  std::uint64_t hash = 0;
-  const std::string* name = nullptr;  // null: free
+  std::uint32_t tag = 0;  // high bits of the hash
+  std::uint32_t ref = 0;  // 0: free; otherwise 1 + the kind in the top bits and the position below
 };
 
+constexpr unsigned kindShift = 29;
+
+std::uint32_t refOf(AssetKind kind, std::size_t position) {
+  return 1 + ((static_cast<std::uint32_t>(kind) << kindShift) | static_cast<std::uint32_t>(position));
+}
+
+const std::string& nameOf(const AssetCatalogue& catalogue, std::uint32_t ref) {
+  const std::uint32_t bits = ref - 1;
+  return namesOf(catalogue, static_cast<AssetKind>(bits >> kindShift))[bits & ((1u << kindShift) - 1)];
+}
+
 // The names that share an identifier with an earlier one, grouped by that first name.
-std::vector<std::vector<const std::string*>> clashGroups(const std::vector<const std::string*>& names) {
-  std::vector<Slot> slots(std::bit_ceil(names.size() + names.size() / 2 + 1));
+std::vector<std::vector<const std::string*>> clashGroups(const AssetCatalogue& catalogue, std::size_t count) {
+  std::vector<Slot> slots(std::bit_ceil(count + count / 2 + 1));
   const std::size_t mask = slots.size() - 1;
   std::vector<std::vector<const std::string*>> groups;
-  std::vector<std::size_t> groupOfSlot;  // kept small: only slots that clash get a group
-  std::vector<std::size_t> clashingSlots;
-  for (const std::string* name : names) {
-    const std::uint64_t hash = identifierHash(*name);
-    std::size_t i = hash & mask;
-    while (slots[i].name != nullptr && !(slots[i].hash == hash && sameIdentifier(*slots[i].name, *name))) {
-      i = (i + 1) & mask;
+  std::unordered_map<std::size_t, std::size_t> groupOfSlot;  // only slots that clash
+  for (AssetKind kind : allKinds) {
+    const NameList& names = namesOf(catalogue, kind);
+    for (std::size_t position = 0; position < names.size(); ++position) {
+      const std::string& name = names[position];
+      const std::uint64_t hash = identifierHash(name);
+      const auto tag = static_cast<std::uint32_t>(hash >> 32);
+      std::size_t i = hash & mask;
+      while (slots[i].ref != 0 &&
+             !(slots[i].tag == tag && sameIdentifier(nameOf(catalogue, slots[i].ref), name))) {
+        i = (i + 1) & mask;
+      }
+      if (slots[i].ref == 0) {
+        slots[i] = {tag, refOf(kind, position)};
+        continue;
+      }
+      const auto [group, fresh] = groupOfSlot.try_emplace(i, groups.size());
+      if (fresh) groups.push_back({&nameOf(catalogue, slots[i].ref)});
+      groups[group->second].push_back(&name);
     }
-    if (slots[i].name == nullptr) {
-      slots[i] = {hash, name};
-      continue;
-    }
-    const auto known = std::find(clashingSlots.begin(), clashingSlots.end(), i);
-    if (known != clashingSlots.end()) {
-      groups[groupOfSlot[static_cast<std::size_t>(known - clashingSlots.begin())]].push_back(name);
-      continue;
-    }
-    clashingSlots.push_back(i);
-    groupOfSlot.push_back(groups.size());
-    groups.push_back({slots[i].name, name});
   }
   return groups;
 }
 
 void checkClashes(const AssetCatalogue& catalogue, std::vector<Failure>& failures) {
-  std::vector<const std::string*> names;
-  for (AssetKind kind : allKinds) {
-    for (const std::string& name : namesOf(catalogue, kind)) names.push_back(&name);
+  std::size_t count = 0;
+  for (AssetKind kind : allKinds) count += namesOf(catalogue, kind).size();
+  if (count >= (std::size_t{1} << kindShift)) {
+    failures.push_back({"folder", "more asset files than a class can hold"});
+    return;
   }
-  for (const auto& group : clashGroups(names)) {
+  for (const auto& group : clashGroups(catalogue, count)) {
     std::string what = quoted(*group.front());
     for (auto other = group.begin() + 1; other != group.end(); ++other) what += " and " + quoted(**other);
     failures.push_back({what, "all give the variable name embed_" + identifierOf(*group.front())});

@@ -8,8 +8,7 @@
 namespace embedgen {
 namespace {
 
-AssetCatalogue catalogueOf(std::vector<std::string> pics, std::vector<std::string> sprites,
-                           std::vector<std::string> anims, std::vector<std::string> creatures) {
+AssetCatalogue catalogueOf(NameList pics, NameList sprites, NameList anims, NameList creatures) {
   return {{std::move(pics), std::move(sprites), std::move(anims), std::move(creatures)}};
 }
 

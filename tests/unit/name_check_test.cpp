@@ -11,7 +11,7 @@ std::vector<std::string> culprits(const AssetCatalogue& catalogue, const ClassNa
   return whats;
 }
 
-AssetCatalogue catalogueWith(AssetKind kind, std::vector<std::string> names) {
+AssetCatalogue catalogueWith(AssetKind kind, NameList names) {
   AssetCatalogue catalogue;
   namesOf(catalogue, kind) = std::move(names);
   return catalogue;
