@@ -1,5 +1,6 @@
 #!/bin/sh
-# Runs a Windows program under Wine, quietly, in the build's own Wine prefix.
+# Runs a Windows program under Wine, quietly, in the Wine prefix that
+# WINEPREFIX names (the tests give each build tree its own), else one per user.
 #   wine-run.sh PROGRAM ARGS...   run a program
 #   wine-run.sh --start           create the prefix and keep its server running,
 #                                 so that limits a test puts on one program

@@ -107,6 +107,7 @@ void drain(ChunkedOutput& out) {
 }
 
 void emit(ChunkedOutput& out, const Template& text, const Fields& fields) {
+  if (!out.ok) return;  // the sink has failed: the rest of the text is of no use
   for (const Piece& piece : text) {
     out.buffer += piece.text;
     appendField(out.buffer, piece.field, fields);

@@ -75,6 +75,18 @@ TEST(RunFailure, FolderCannotBeListed) {
   scene.expectUntouched();
 }
 
+TEST(RunFailure, ListingFailsPartWay) {
+  if (windowsTool()) GTEST_SKIP() << "the failing listing is a Linux preload";
+  Scene scene({"Tree.PNG", "wolf.anm", "bird.xma", "sky.jpg"});
+  const RunResult run =
+      runTool(scene.forest, {},
+              {"env", "LD_PRELOAD=" EMBEDGEN_FAILING_READDIR, "ASAN_OPTIONS=verify_asan_link_order=0"});
+  expectFailed(run, "cannot list folder " + scene.forest + ": Input/output error");
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1 + 3 * 3) << "three entries traced";
+  EXPECT_EQ(run.out.find("sub ["), std::string::npos);
+  scene.expectUntouched();
+}
+
 TEST(RunFailure, FolderStandsAtTheOutputPath) {
   Scene scene;
   fs::remove(scene.classPath);
@@ -84,6 +96,18 @@ TEST(RunFailure, FolderStandsAtTheOutputPath) {
   EXPECT_NE(run.err.find("embedgen: error: cannot replace ../xForest.as: "), std::string::npos) << run.err;
   EXPECT_TRUE(fs::is_directory(scene.classPath));
   EXPECT_EQ(listFolder(scene.world), (std::vector<std::string>{"forest", "xForest.as"}));
+}
+
+TEST(RunFailure, ParentFolderNotWritable) {
+  if (windowsTool()) GTEST_SKIP() << "permission bits do not reach Windows programs under Wine";
+  Scene scene;
+  fs::permissions(scene.world, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const RunResult run = runTool(scene.forest, {}, unprivileged());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.rfind("embedgen: error: cannot create ../xForest.as.tmp-", 0), 0u) << run.err;
+  EXPECT_NE(run.err.find(": Permission denied\n"), std::string::npos) << run.err;
+  scene.expectUntouched();
 }
 
 TEST(RunFailure, WriteFailsPartWay) {
