@@ -1,7 +1,7 @@
 #pragma once
 
 #include <array>
-#include <deque>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,10 +17,19 @@ enum class AssetKind { pic, sprite, anim, creature };
 inline constexpr std::array<AssetKind, 4> allKinds{AssetKind::pic, AssetKind::sprite, AssetKind::anim,
                                                    AssetKind::creature};
 
-// An ordered list of names that grows without moving what it holds: a folder
-// of hundreds of thousands of assets would otherwise copy its names again at
-// every doubling, into memory touched for the first time.
-using NameList = std::deque<std::string>;
+// The names of one kind in listing order, packed end to end. A folder of
+// hundreds of thousands of assets would otherwise spend a string, a heap
+// block and a list slot on each name: 64 bytes for a 17-byte name, and on a
+// large folder memory touched for the first time costs more than the work.
+struct NameList {
+  std::string bytes;              // every name, one after the other
+  std::vector<std::size_t> ends;  // where each name ends in bytes
+};
+
+std::size_t nameCount(const NameList& list);
+std::string_view nameAt(const NameList& list, std::size_t index);
+void appendName(NameList& list, std::string_view name);
+NameList nameListOf(std::initializer_list<std::string_view> names);
 
 // File names exactly as the listing spells them, in listing order, one list per kind.
 struct AssetCatalogue {
@@ -43,6 +52,9 @@ void appendIdentifier(std::string& out, std::string_view name);
 
 // The kind that the name's extension gives, if any.
 std::optional<AssetKind> kindOf(std::string_view name);
+
+// The kind that an extension, as extensionOf gives it, stands for.
+std::optional<AssetKind> kindOfExtension(std::string_view extension);
 
 struct ScanResult {
   AssetCatalogue catalogue;

@@ -13,6 +13,24 @@ char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 std::string errorText(int errorNumber) { return std::strerror(errorNumber); }
 
+std::size_t nameCount(const NameList& list) { return list.ends.size(); }
+
+std::string_view nameAt(const NameList& list, std::size_t index) {
+  const std::size_t begin = index == 0 ? 0 : list.ends[index - 1];
+  return std::string_view(list.bytes).substr(begin, list.ends[index] - begin);
+}
+
+void appendName(NameList& list, std::string_view name) {
+  list.bytes += name;
+  list.ends.push_back(list.bytes.size());
+}
+
+NameList nameListOf(std::initializer_list<std::string_view> names) {
+  NameList list;
+  for (std::string_view name : names) appendName(list, name);
+  return list;
+}
+
 NameList& namesOf(AssetCatalogue& catalogue, AssetKind kind) {
   return catalogue.lists[static_cast<std::size_t>(kind)];
 }
@@ -46,8 +64,9 @@ std::string identifierOf(std::string_view name) {
   return identifier;
 }
 
-std::optional<AssetKind> kindOf(std::string_view name) {
-  const std::string extension = extensionOf(name);
+std::optional<AssetKind> kindOf(std::string_view name) { return kindOfExtension(extensionOf(name)); }
+
+std::optional<AssetKind> kindOfExtension(std::string_view extension) {
   if (extension == "png" || extension == "jpg") return AssetKind::pic;
   if (extension == "xms") return AssetKind::sprite;
   if (extension == "xma") return AssetKind::anim;

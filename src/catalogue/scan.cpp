@@ -11,19 +11,20 @@ namespace {
 
 // Hundreds of thousands of entries give three lines each: hand each entry's
 // lines to stdout's buffer in one piece rather than through a format per piece.
-void traceEntry(std::string& lines, std::string_view name) {
+void traceEntry(std::string& lines, std::string_view name, std::string_view extension) {
   lines.assign(name);
-  lines.append("\nextension [").append(extensionOf(name));
+  lines.append("\nextension [").append(extension);
   lines.append("] \nnodot [");
   appendIdentifier(lines, name);
   lines.append("] \n");
   std::fwrite(lines.data(), 1, lines.size(), stdout);
 }
 
-void catalogueEntry(AssetCatalogue& catalogue, DIR* dir, const dirent* entry, std::string_view name) {
-  const std::optional<AssetKind> kind = kindOf(name);
+void catalogueEntry(AssetCatalogue& catalogue, DIR* dir, const dirent* entry, std::string_view name,
+                    std::string_view extension) {
+  const std::optional<AssetKind> kind = kindOfExtension(extension);
   if (!kind || entryIsFolder(dir, entry)) return;
-  namesOf(catalogue, *kind).emplace_back(name);
+  appendName(namesOf(catalogue, *kind), name);
 }
 
 }  // namespace
@@ -46,8 +47,10 @@ ScanResult scanAssets(std::string workDir) {
       if (errno != 0) result.failure = Failure{"cannot list folder " + workDir, errorText(errno)};
       break;
     }
-    traceEntry(lines, entry->d_name);
-    catalogueEntry(result.catalogue, dir, entry, entry->d_name);
+    const std::string_view name = entry->d_name;
+    const std::string extension = extensionOf(name);
+    traceEntry(lines, name, extension);
+    catalogueEntry(result.catalogue, dir, entry, name, extension);
   }
   closedir(dir);
   return result;

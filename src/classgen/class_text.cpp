@@ -124,8 +124,9 @@ void emitGroups(ChunkedOutput& out, const AssetCatalogue& catalogue, Fields fiel
   const Template separator = compile(groupEnd);
   for (AssetKind kind : allKinds) {
     const Template line = templatesOf(kind).*part;
-    for (const std::string& name : namesOf(catalogue, kind)) {
-      fields.name = name;
+    const NameList& names = namesOf(catalogue, kind);
+    for (std::size_t i = 0; i < nameCount(names); ++i) {
+      fields.name = nameAt(names, i);
       emit(out, line, fields);
     }
     if (kind != AssetKind::creature) emit(out, separator, fields);

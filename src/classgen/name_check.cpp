@@ -71,7 +71,7 @@ std::string quoted(std::string_view text) {
 }
 
 // The first reason why this one name cannot stand in the class, if any.
-std::optional<std::string> nameProblem(const std::string& name, AssetKind kind) {
+std::optional<std::string> nameProblem(std::string_view name, AssetKind kind) {
   if (!identifierIsClean(name)) {
     if (std::any_of(name.begin(), name.end(), breaksStringLiteral)) {
       return "a double quote, backslash or control character in the name would break its string literal";
@@ -87,7 +87,9 @@ std::optional<std::string> nameProblem(const std::string& name, AssetKind kind) 
 
 void checkEachName(const AssetCatalogue& catalogue, std::vector<Failure>& failures) {
   for (AssetKind kind : allKinds) {
-    for (const std::string& name : namesOf(catalogue, kind)) {
+    const NameList& names = namesOf(catalogue, kind);
+    for (std::size_t i = 0; i < nameCount(names); ++i) {
+      const std::string_view name = nameAt(names, i);
       if (auto problem = nameProblem(name, kind)) failures.push_back({quoted(name), *problem});
     }
   }
@@ -126,21 +128,22 @@ std::uint32_t refOf(AssetKind kind, std::size_t position) {
   return 1 + ((static_cast<std::uint32_t>(kind) << kindShift) | static_cast<std::uint32_t>(position));
 }
 
-const std::string& nameOf(const AssetCatalogue& catalogue, std::uint32_t ref) {
+std::string_view nameOf(const AssetCatalogue& catalogue, std::uint32_t ref) {
   const std::uint32_t bits = ref - 1;
-  return namesOf(catalogue, static_cast<AssetKind>(bits >> kindShift))[bits & ((1u << kindShift) - 1)];
+  return nameAt(namesOf(catalogue, static_cast<AssetKind>(bits >> kindShift)),
+                bits & ((1u << kindShift) - 1));
 }
 
 // The names that share an identifier with an earlier one, grouped by that first name.
-std::vector<std::vector<const std::string*>> clashGroups(const AssetCatalogue& catalogue, std::size_t count) {
+std::vector<std::vector<std::string_view>> clashGroups(const AssetCatalogue& catalogue, std::size_t count) {
   std::vector<Slot> slots(std::bit_ceil(count + count / 2 + 1));
   const std::size_t mask = slots.size() - 1;
-  std::vector<std::vector<const std::string*>> groups;
+  std::vector<std::vector<std::string_view>> groups;
   std::unordered_map<std::size_t, std::size_t> groupOfSlot;  // only slots that clash
   for (AssetKind kind : allKinds) {
     const NameList& names = namesOf(catalogue, kind);
-    for (std::size_t position = 0; position < names.size(); ++position) {
-      const std::string& name = names[position];
+    for (std::size_t position = 0; position < nameCount(names); ++position) {
+      const std::string_view name = nameAt(names, position);
       const std::uint64_t hash = identifierHash(name);
       const auto tag = static_cast<std::uint32_t>(hash >> 32);
       std::size_t i = hash & mask;
@@ -153,8 +156,8 @@ std::vector<std::vector<const std::string*>> clashGroups(const AssetCatalogue& c
         continue;
       }
       const auto [group, fresh] = groupOfSlot.try_emplace(i, groups.size());
-      if (fresh) groups.push_back({&nameOf(catalogue, slots[i].ref)});
-      groups[group->second].push_back(&name);
+      if (fresh) groups.push_back({nameOf(catalogue, slots[i].ref)});
+      groups[group->second].push_back(name);
     }
   }
   return groups;
@@ -162,15 +165,15 @@ std::vector<std::vector<const std::string*>> clashGroups(const AssetCatalogue& c
 
 void checkClashes(const AssetCatalogue& catalogue, std::vector<Failure>& failures) {
   std::size_t count = 0;
-  for (AssetKind kind : allKinds) count += namesOf(catalogue, kind).size();
+  for (AssetKind kind : allKinds) count += nameCount(namesOf(catalogue, kind));
   if (count >= (std::size_t{1} << kindShift)) {
     failures.push_back({"folder", "more asset files than a class can hold"});
     return;
   }
   for (const auto& group : clashGroups(catalogue, count)) {
-    std::string what = quoted(*group.front());
-    for (auto other = group.begin() + 1; other != group.end(); ++other) what += " and " + quoted(**other);
-    failures.push_back({what, "all give the variable name embed_" + identifierOf(*group.front())});
+    std::string what = quoted(group.front());
+    for (auto other = group.begin() + 1; other != group.end(); ++other) what += " and " + quoted(*other);
+    failures.push_back({what, "all give the variable name embed_" + identifierOf(group.front())});
   }
 }
 

@@ -53,7 +53,7 @@ std::string expectedClass(const Trace& trace, const ClassNames& names,
   for (const auto& entry : trace.entries) {
     const auto kind = kindOf(entry[0]);
     if (kind && std::find(folders.begin(), folders.end(), entry[0]) == folders.end()) {
-      namesOf(catalogue, *kind).push_back(entry[0]);
+      appendName(namesOf(catalogue, *kind), entry[0]);
     }
   }
   return fileText(classText(catalogue, names));

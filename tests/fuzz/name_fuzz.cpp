@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const auto kind = static_cast<AssetKind>(data[0] % 5);
   AssetCatalogue catalogue;
-  namesOf(catalogue, kind).push_back(text);
+  appendName(namesOf(catalogue, kind), text);
   checkAcceptedText(catalogue, {"forest", "world", "xForest"}, quotesPerAsset);
   return 0;
 }

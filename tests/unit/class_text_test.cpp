@@ -8,8 +8,10 @@
 namespace embedgen {
 namespace {
 
-AssetCatalogue catalogueOf(NameList pics, NameList sprites, NameList anims, NameList creatures) {
-  return {{std::move(pics), std::move(sprites), std::move(anims), std::move(creatures)}};
+using Names = std::initializer_list<std::string_view>;
+
+AssetCatalogue catalogueOf(Names pics, Names sprites, Names anims, Names creatures) {
+  return {{nameListOf(pics), nameListOf(sprites), nameListOf(anims), nameListOf(creatures)}};
 }
 
 // Compares with a committed file byte for byte. After a deliberate change of
@@ -59,7 +61,7 @@ TEST(ClassText, RootFolderGivesSlashPrefix) {
 TEST(ClassText, LargeCatalogueArrivesInOrderedChunks) {
   AssetCatalogue catalogue;
   for (int i = 0; i < 20000; ++i)
-    namesOf(catalogue, AssetKind::sprite).push_back("s" + std::to_string(i) + ".xms");
+    appendName(namesOf(catalogue, AssetKind::sprite), "s" + std::to_string(i) + ".xms");
   const ClassNames names{"big", "world", "xBig"};
   std::string joined;
   int chunks = 0;

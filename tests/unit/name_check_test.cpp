@@ -11,9 +11,9 @@ std::vector<std::string> culprits(const AssetCatalogue& catalogue, const ClassNa
   return whats;
 }
 
-AssetCatalogue catalogueWith(AssetKind kind, NameList names) {
+AssetCatalogue catalogueWith(AssetKind kind, std::initializer_list<std::string_view> names) {
   AssetCatalogue catalogue;
-  namesOf(catalogue, kind) = std::move(names);
+  namesOf(catalogue, kind) = nameListOf(names);
   return catalogue;
 }
 
@@ -48,7 +48,7 @@ TEST(NameCheck, AssetNames) {
 
 TEST(NameCheck, SharedIdentifiersNameEveryHolder) {
   AssetCatalogue catalogue = catalogueWith(AssetKind::pic, {"a.b.c.png", "ok.png", "a_b.c.png", "a.b_c.png"});
-  namesOf(catalogue, AssetKind::sprite) = {"x.y.xms", "x_y.xms"};
+  namesOf(catalogue, AssetKind::sprite) = nameListOf({"x.y.xms", "x_y.xms"});
   const std::vector<Failure> failures = checkNames(catalogue, forest);
   ASSERT_EQ(failures.size(), 2u);
   for (const char* name : {"\"a.b.c.png\"", "\"a_b.c.png\"", "\"a.b_c.png\""}) {
