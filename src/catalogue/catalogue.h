@@ -46,6 +46,11 @@ std::string extensionOf(std::string_view name);
 // The name with every '.' but a final one turned into '_'.
 std::string identifierOf(std::string_view name);
 
+// Byte i of identifierOf(name), for checks that must not build the identifier.
+inline char identifierByteAt(std::string_view name, std::size_t i) {
+  return name[i] == '.' && i + 1 < name.size() ? '_' : name[i];
+}
+
 // Appends identifierOf(name) to out, for the loops over hundreds of thousands
 // of names that would otherwise build a string for each.
 void appendIdentifier(std::string& out, std::string_view name);

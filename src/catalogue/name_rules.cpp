@@ -11,8 +11,6 @@ char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A
 
 }  // namespace
 
-std::string errorText(int errorNumber) { return std::strerror(errorNumber); }
-
 std::size_t nameCount(const NameList& list) { return list.ends.size(); }
 
 std::string_view nameAt(const NameList& list, std::size_t index) {

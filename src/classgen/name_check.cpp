@@ -51,10 +51,10 @@ bool isIdentifier(std::string_view text) {
 // literal either, since quotes, backslashes and control bytes are not clean.
 bool identifierIsClean(std::string_view name) {
   if (name.empty()) return false;
-  for (std::size_t i = 0; i + 1 < name.size(); ++i) {
-    if (!isIdentifierByte(name[i]) && name[i] != '.') return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (!isIdentifierByte(identifierByteAt(name, i))) return false;
   }
-  return isIdentifierByte(name.back());
+  return true;
 }
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
@@ -99,18 +99,17 @@ void checkEachName(const AssetCatalogue& catalogue, std::vector<Failure>& failur
 std::uint64_t identifierHash(std::string_view name) {
   std::uint64_t hash = 14695981039346656037u;
   for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i] == '.' && i + 1 < name.size() ? '_' : name[i];
-    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+    hash = (hash ^ static_cast<unsigned char>(identifierByteAt(name, i))) * 1099511628211u;
   }
   return hash;
 }
 
 bool sameIdentifier(std::string_view a, std::string_view b) {
-  if (a.size() != b.size() || a.empty()) return a.size() == b.size();
-  for (std::size_t i = 0; i + 1 < a.size(); ++i) {
-    if (a[i] != b[i] && !((a[i] == '.' || a[i] == '_') && (b[i] == '.' || b[i] == '_'))) return false;
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (identifierByteAt(a, i) != identifierByteAt(b, i)) return false;
   }
-  return a.back() == b.back();
+  return true;
 }
 
 // Open addressing over the identifiers' hashes: one pass finds every clash
